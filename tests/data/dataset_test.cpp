@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/dataset.h"
 #include "data/fb/connection.h"
+#include "data/fb/error.h"
 #include "data/fb/transaction.h"
 
 #include <QDir>
@@ -253,6 +254,34 @@ TEST_F(DatasetTest, ChangeNotificationsForGrids) {
     m_est->append();
     m_est->cancel();
     EXPECT_EQ(seen, QStringList({"reset", "ins 3", "rem 3"}));
+}
+
+TEST_F(DatasetTest, AnUpdateConflictKeepsTheEditAndItsValues) {
+    m_est->open();
+    m_est->edit();
+    m_est->setValue(QStringLiteral("Name"), QStringLiteral("перший"));
+    m_est->post(); // not committed: the row stays locked by this transaction
+
+    Database other(m_dir.filePath(QStringLiteral("t.fdb")), QStringLiteral("SYSDBA"),
+                   QStringLiteral("masterkey"));
+    Dataset second(QStringLiteral("Est2"));
+    second.setExecutor(&other);
+    second.setSelectSql(m_est->selectSql());
+    second.setTable(QStringLiteral("Est"), {QStringLiteral("ID")});
+    second.open();
+    second.edit();
+    second.setValue(QStringLiteral("Name"), QStringLiteral("другий"));
+    try {
+        second.post();
+        FAIL() << "the second post should meet the lock";
+    } catch (const fb::Error& e) {
+        EXPECT_TRUE(e.isUpdateConflict()) << e.message().toStdString();
+        EXPECT_FALSE(e.message().isEmpty());
+    }
+    EXPECT_EQ(second.state(), Dataset::State::Edit);
+    EXPECT_EQ(second.value(QStringLiteral("Name")).toString(), QStringLiteral("другий"));
+    m_db->commit();
+    EXPECT_EQ(scalar(R"(Select "Name" From "Est" Where "ID" = 1)").toString(), QStringLiteral("перший"));
 }
 
 } // namespace
