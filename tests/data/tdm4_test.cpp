@@ -382,3 +382,28 @@ TEST_F(Tdm4Test, UpgradeCreatesTheExportTableAndCommitKeepsTheRows) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Tdm4Test, UpgradeAddsTheLaterParameterKindOnceWithItsCyrillicName) {
+    catalogue({R"(INSERT INTO "ServiceNote" ("ID_ServiceNote", "ID_ServiceList", "ID_TypeParameter") )"
+               R"(VALUES (317, 150, 5))"});
+    const QString name = QStringLiteral("виконання робіт для новостворених господарств, що мають "
+                                        "правовстановлювальні документи на землю");
+    for (int run = 0; run < 2; ++run) {
+        auto dm = startModule();
+        dm->runQuerySQL(
+            R"(Select "Name", "ID_TypeValue" From "TypeParameter" Where "ID_TypeParameter" = 1064)");
+        ASSERT_EQ(dm->QuerySQL().recordCount(), 1) << "run " << run;
+        EXPECT_EQ(dm->QuerySQL().value(QStringLiteral("Name")).toString(), name);
+        EXPECT_EQ(dm->QuerySQL().value(QStringLiteral("ID_TypeValue")).toInt(), 2);
+        dm->runQuerySQL(
+            R"(Select "ID_TypeParameter", "NameParameter" From "ServiceNote" Where "ID_ServiceNote" = 317)");
+        EXPECT_EQ(dm->QuerySQL().value(QStringLiteral("ID_TypeParameter")).toInt(), 1064);
+        EXPECT_EQ(dm->QuerySQL().value(QStringLiteral("NameParameter")).toString(), name);
+        // The step is not committed by the start; the next commit makes it durable.
+        dm->commit();
+    }
+}
+
+} // namespace
