@@ -1,0 +1,315 @@
+// The language itself: expressions, statements, routines, host objects,
+// errors with their place and the safety bounds.
+
+#include "script/evaluate.h"
+#include "script/script.h"
+#include "script/standard_library.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace velta::script;
+
+namespace {
+
+struct Case {
+    const char* expression;
+    const char* expected; // the value's text
+};
+
+class ScriptTest : public ::testing::Test {
+protected:
+    void SetUp() override { registerStandardLibrary(script); }
+    QString text(const QString& expression) { return script.evaluate(expression).toString(); }
+    Script script;
+};
+
+TEST_F(ScriptTest, ExpressionsFollowPascalPrecedenceAndKinds) {
+    const Case cases[] = {
+        {"1+2*3", "7"},
+        {"(1+2)*3", "9"},
+        {"10-4-3", "3"},   // left associative
+        {"100/10/5", "2"}, // left associative, a float
+        {"7/2", "3,5"},    // "/" is always a float
+        {"7 div 2", "3"},
+        {"-7 div 2", "-3"}, // truncates toward zero
+        {"7 mod 3", "1"},
+        {"-7 mod 3", "-1"},
+        {"2*-3", "-6"},
+        {"not True or True", "True"}, // not binds tighter than or
+        {"1 < 2 = True", "True"},     // relations are the lowest level
+        {"1 + 2 = 3", "True"},
+        {"3 and 5", "1"}, // bitwise on integers
+        {"True xor True", "False"},
+        {"1 shl 4", "16"},
+        {"$FF", "255"},
+        {"$00E7CEFF", "15191807"},
+        {"'a' + 'b'", "ab"},
+        {"'It''s'", "It's"},
+        {"'a'#13#10'b' = 'a' + Chr(13) + Chr(10) + 'b'", "True"},
+        {"'Сума: ' + 5", "Сума: 5"},
+        {"'5' + 3", "8"},
+        {"2 in [1, 2, 3]", "True"},
+        {"5 in [1..4]", "False"},
+        {"'б' < 'в'", "True"},
+        {"0.1 + 0.2", "0,3"},
+        {"1e3", "1000"},
+        {"9223372036854775807 + 1", "9,22337203685478E18"}, // overflow goes to a float
+        {"Null = Null", "True"},
+        {"IIF(1 > 0, 'так', 1 div 0)", "так"},  // IIF evaluates only the chosen branch
+        {"(1 = 0) and (1 div 0 = 1)", "False"}, // boolean and stops early
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(text(QString::fromUtf8(c.expression)), QString::fromUtf8(c.expected)) << c.expression;
+}
+
+TEST_F(ScriptTest, IntegerAndFloatKindsAreKept) {
+    EXPECT_TRUE(script.evaluate(QStringLiteral("6 div 3")).isInteger());
+    EXPECT_TRUE(script.evaluate(QStringLiteral("6 / 3")).isFloat());
+    EXPECT_TRUE(script.evaluate(QStringLiteral("2 * 3")).isInteger());
+    EXPECT_TRUE(script.evaluate(QStringLiteral("2 * 3.0")).isFloat());
+}
+
+TEST(Evaluate, CatalogueFormulas) {
+    EXPECT_DOUBLE_EQ(Evaluate(QStringLiteral("1+0.2*0.5")), 1.1);
+    EXPECT_DOUBLE_EQ(Evaluate(QStringLiteral("Int(25/10)*0.05+1")), 1.1);
+    EXPECT_DOUBLE_EQ(Evaluate(QStringLiteral(" ( 2.5 ) ")), 2.5);
+    EXPECT_DOUBLE_EQ(Evaluate(QStringLiteral("Round(2.5)+Abs(-1)")), 3.0); // Round halves to even
+    EXPECT_DOUBLE_EQ(Evaluate(QStringLiteral("Sqrt(16)*Power(2, 3)")), 32.0);
+}
+
+TEST(Evaluate, FaultsNameTheFormulaAndThePosition) {
+    struct Bad {
+        const char* formula;
+        const char* fragment;
+    };
+    const Bad cases[] = {
+        {"1+*2", "позиція 3"},
+        {"1/0", "Ділення на нуль"},
+        {"1 div (2-2)", "Ділення на нуль"},
+        {"(1+2", "Очікується «)»"},
+        {"", "Порожній вираз"},
+        {"2,5", "позиція 2"}, // a comma is no decimal mark in a formula
+        {"'abc'", "не є числом"},
+        {"Foo(1)", "Невідома функція «Foo»"},
+        {"x+1", "Невідомий ідентифікатор «x»"},
+        {"Sqrt(-1)", "Корінь"},
+        {"1e308*10", "Переповнення"},
+    };
+    for (const Bad& c : cases) {
+        try {
+            Evaluate(QString::fromUtf8(c.formula));
+            ADD_FAILURE() << "no error for " << c.formula;
+        } catch (const ScriptError& e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.fragment))) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(QStringLiteral("«%1»").arg(QString::fromUtf8(c.formula))))
+                << e.message().toStdString();
+        }
+    }
+}
+
+TEST_F(ScriptTest, StatementsAndRoutines) {
+    script.load(QStringLiteral(R"(
+var
+  Total: Integer = 0;
+  Log: String;
+  A: array of Integer;
+const
+  Limit = 5;
+
+procedure Swap(var X, Y: Integer);
+var T: Integer;
+begin
+  T := X; X := Y; Y := T;
+end;
+
+function Fact(N: Integer): Integer;
+begin
+  if N <= 1 then Result := 1 else Result := N * Fact(N - 1);
+end;
+
+function Classify(N: Integer): String;
+begin
+  case N of
+    0: Result := 'нуль';
+    1, 2: Result := 'мало';
+    3..9: Result := 'кілька';
+  else
+    Result := 'багато';
+  end;
+end;
+
+procedure Fill;
+var I, P, Q: Integer;
+begin
+  SetLength(A, Limit);
+  for I := 0 to Length(A) - 1 do A[I] := I * I;
+  I := 10;
+  while True do begin
+    Dec(I);
+    if I mod 2 = 0 then Continue;
+    if I < 3 then Break;
+    Inc(Total, I);
+  end;
+  repeat Inc(Total) until Total >= 20;
+  for I := 3 downto 1 do Log := Log + IntToStr(I);
+  P := 1; Q := 2; Swap(P, Q);
+  Log := Log + ':' + IntToStr(P) + IntToStr(Q);
+  try
+    Total := Total div 0;
+  except
+    Log := Log + ':' + ExceptionMessage;
+  end;
+end;
+
+begin
+  Fill;
+end.
+)"));
+    script.run();
+    // 9 + 7 + 5 + 3 from the while loop, then one turn of repeat (it runs at least once).
+    EXPECT_EQ(script.variable(QStringLiteral("TOTAL")).toInt(), 25);
+    EXPECT_EQ(script.variable(QStringLiteral("log")).toString(), QStringLiteral("321:21:Ділення на нуль"));
+    EXPECT_EQ(text(QStringLiteral("Fact(10)")), QStringLiteral("3628800"));
+    EXPECT_EQ(text(QStringLiteral("A[4] + Limit")), QStringLiteral("21"));
+    EXPECT_EQ(text(QStringLiteral("Classify(0) + Classify(2) + Classify(7) + Classify(70)")),
+              QStringLiteral("нульмалокількабагато"));
+}
+
+// A report object as the report engine will give it.
+class Memo : public ScriptObject {
+public:
+    QString className() const override { return QStringLiteral("TfrxMemoView"); }
+    bool getProperty(const QString& name, Value& result) override {
+        if (name.compare(QLatin1String("Text"), Qt::CaseInsensitive) == 0) {
+            result = Value(text);
+            return true;
+        }
+        if (name.compare(QLatin1String("Visible"), Qt::CaseInsensitive) == 0) {
+            result = Value(visible);
+            return true;
+        }
+        return false;
+    }
+    bool setProperty(const QString& name, const Value& value) override {
+        if (name.compare(QLatin1String("Text"), Qt::CaseInsensitive) == 0) {
+            text = value.toString();
+            return true;
+        }
+        if (name.compare(QLatin1String("Visible"), Qt::CaseInsensitive) == 0) {
+            visible = value.toBool();
+            return true;
+        }
+        return false;
+    }
+    bool callMethod(const QString& name, std::vector<Value>& args, Value& result) override {
+        if (name.compare(QLatin1String("Clear"), Qt::CaseInsensitive) == 0 && args.empty()) {
+            text.clear();
+            result = Value();
+            return true;
+        }
+        return false;
+    }
+    QString text;
+    bool visible = true;
+};
+
+TEST_F(ScriptTest, EventHandlersObjectsAndFieldReferences) {
+    auto memo = std::make_shared<Memo>();
+    script.addObject(QStringLiteral("Memo1"), memo);
+    script.addType(QStringLiteral("TfrxMemoView"), TypeKind::Class);
+    script.setFieldResolver([](const QString& dataset, const QString& field, Value& result) {
+        if (dataset == QLatin1String("frxCost") && field == QLatin1String("Sum")) {
+            result = Value(1234.5);
+            return true;
+        }
+        return false;
+    });
+    script.setVariable(QStringLiteral("Organization"), Value(QStringLiteral("ТОВ «Земля»")));
+    EXPECT_EQ(script.variableType(QStringLiteral("organization")), QStringLiteral("String"));
+    script.load(QStringLiteral(R"(
+var Count: Integer;
+procedure Memo1OnBeforePrint(Sender: TfrxComponent);
+begin
+  with TfrxMemoView(Sender) do
+  begin
+    Clear;
+    Text := <Organization> + ': ' + FloatToStr(<frxCost."Sum">);
+  end;
+  if <frxCost."Sum"> > 1000 then Memo1.Visible := False;
+  Count := Count + 1;
+end;
+begin end.
+)"));
+    script.run();
+    memo->text = QStringLiteral("old");
+    script.call(QStringLiteral("MEMO1ONBEFOREPRINT"), {Value(std::static_pointer_cast<ScriptObject>(memo))});
+    script.call(QStringLiteral("memo1onbeforeprint"), {Value(std::static_pointer_cast<ScriptObject>(memo))});
+    EXPECT_EQ(memo->text, QStringLiteral("ТОВ «Земля»: 1234,5"));
+    EXPECT_FALSE(memo->visible);
+    EXPECT_EQ(script.variable(QStringLiteral("Count")).toInt(), 2);
+    EXPECT_EQ(text(QStringLiteral("<frxCost.\"Sum\"> * 2")), QStringLiteral("2469"));
+
+    std::vector<Value> args{Value(1), Value(2)};
+    script.load(
+        QStringLiteral("procedure P(var A: Integer; B: Integer); begin A := A + B; B := 0; end; begin end."));
+    script.call(QStringLiteral("P"), args);
+    EXPECT_EQ(args[0].toInt(), 3);
+    EXPECT_EQ(args[1].toInt(), 2);
+}
+
+TEST_F(ScriptTest, ErrorsCarryLineAndColumn) {
+    try {
+        script.load(QStringLiteral("begin\n  x := 1 +;\nend."));
+        FAIL();
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.kind(), ScriptError::Kind::Syntax);
+        EXPECT_EQ(e.line(), 2);
+        EXPECT_EQ(e.column(), 11);
+    }
+    script.load(QStringLiteral("var a: Integer;\nprocedure P;\nbegin\n  a := 10 div a;\nend;\nbegin end."));
+    try {
+        script.call(QStringLiteral("P"));
+        FAIL();
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.line(), 4);
+        EXPECT_TRUE(e.message().contains(QStringLiteral("Ділення на нуль"))) << e.message().toStdString();
+    }
+}
+
+TEST_F(ScriptTest, SafetyBoundsStopRunawayScripts) {
+    script.limits().maxSteps = 100000;
+    const char* runaway[] = {
+        "begin while True do ; end.",
+        "var x: Integer; begin repeat try x := x + 1; except end; until False; end.", // except cannot catch
+                                                                                      // the bound
+        "procedure R; begin R; end; begin R; end.",
+        "function F(n: Integer): Integer; begin Result := F(n + 1) + 1; end; begin F(0); end.",
+        "var s: String; begin s := 'ab'; while True do s := s + s; end.",
+        "var a: array of Integer; begin SetLength(a, 2000000000); end.",
+    };
+    for (const char* source : runaway) {
+        try {
+            script.load(QString::fromUtf8(source));
+            script.run();
+            ADD_FAILURE() << "no error for " << source;
+        } catch (const ScriptError& e) {
+            EXPECT_EQ(e.kind(), ScriptError::Kind::Limit) << source << ": " << e.message().toStdString();
+        }
+    }
+    try {
+        script.load(QStringLiteral("begin while True do ; end."));
+        script.run();
+    } catch (const ScriptError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Сценарій звіту виконується надто довго")));
+    }
+    // Deep nesting is refused by the parser, not by the stack.
+    EXPECT_THROW(script.evaluate(QString(100000, QLatin1Char('(')) + QStringLiteral("1")), ScriptError);
+    QString chain = QStringLiteral("1");
+    for (int i = 0; i < 50000; ++i)
+        chain += QStringLiteral("+1");
+    EXPECT_THROW(script.evaluate(chain), ScriptError);
+}
+
+} // namespace
