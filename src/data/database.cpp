@@ -66,6 +66,20 @@ qint64 Database::nextValue(const QString& generator) {
     return m_connection.nextValue(*m_transaction, generator);
 }
 
+QString Database::savepoint() {
+    const QString name = QStringLiteral("DS_%1").arg(++m_savepoints);
+    m_transaction->savepoint(name);
+    return name;
+}
+
+void Database::rollbackToSavepoint(const QString& name) {
+    m_transaction->rollbackToSavepoint(name);
+}
+
+void Database::releaseSavepoint(const QString& name) {
+    m_transaction->releaseSavepoint(name);
+}
+
 void Database::commit() {
     m_transaction->commit();
     m_transaction->start();

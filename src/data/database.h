@@ -23,6 +23,9 @@ public:
 
     QueryResult run(const QString& sql, const QVariantMap& params) override;
     qint64 nextValue(const QString& generator) override;
+    QString savepoint() override;
+    void rollbackToSavepoint(const QString& name) override;
+    void releaseSavepoint(const QString& name) override;
 
     // A hard commit and at once a new transaction with the same parameters:
     // the changes are durable and the next reads see what others committed,
@@ -41,6 +44,7 @@ private:
     fb::Connection m_connection;
     std::unique_ptr<fb::Transaction> m_transaction;
     QHash<QString, std::shared_ptr<fb::Statement>> m_statements;
+    int m_savepoints = 0;
 };
 
 } // namespace velta::data

@@ -569,7 +569,31 @@ void Dataset::remove() {
         cancel();
     if (m_current < 0)
         raise(QStringLiteral("%1: немає запису для видалення").arg(m_name));
-    fire(m_beforeDelete);
+    if (m_beforeDelete.empty()) {
+        deleteCurrent();
+        return;
+    }
+    const QString savepoint = m_executor ? m_executor->savepoint() : QString();
+    try {
+        fire(m_beforeDelete);
+        deleteCurrent();
+    } catch (...) {
+        if (!savepoint.isEmpty()) {
+            try {
+                m_executor->rollbackToSavepoint(savepoint);
+                m_executor->releaseSavepoint(savepoint);
+                // The details dropped rows from their caches that are back now.
+                detailsFollow();
+            } catch (...) {
+            }
+        }
+        throw;
+    }
+    if (!savepoint.isEmpty())
+        m_executor->releaseSavepoint(savepoint);
+}
+
+void Dataset::deleteCurrent() {
     if (m_table.isEmpty())
         raise(QStringLiteral("%1: набір даних лише для читання").arg(m_name));
     if (m_current < 0)

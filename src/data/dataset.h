@@ -49,6 +49,11 @@ public:
     virtual QueryResult run(const QString& sql, const QVariantMap& params) = 0;
     // The next value of a generator.
     virtual qint64 nextValue(const QString& generator) = 0;
+    // Savepoints around a cascading delete; an executor without them returns
+    // an empty name and the other two are not called.
+    virtual QString savepoint() { return {}; }
+    virtual void rollbackToSavepoint(const QString& name) { (void)name; }
+    virtual void releaseSavepoint(const QString& name) { (void)name; }
 };
 
 class Dataset : public QObject {
@@ -140,7 +145,10 @@ public:
     void edit();
     void post();
     void cancel();
-    void remove(); // deletes the current row
+    // Deletes the current row. When its before-delete handlers delete other
+    // rows (a cascade), all of it runs inside a savepoint: a failure anywhere
+    // leaves the database as it was and re-reads the details.
+    void remove();
     // Posts a pending edit or insert.
     void checkBrowseMode();
 
@@ -175,6 +183,7 @@ private:
     void detailsFollow();
     void masterMoved();
     void beginInsert(int position);
+    void deleteCurrent();
     QVariantMap keyParams(const Row& row) const;
     Row& currentRow();
     const Row* activeRow() const;

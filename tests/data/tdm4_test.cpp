@@ -5,6 +5,7 @@
 #include "core/registry.h"
 #include "data/database.h"
 #include "data/fb/connection.h"
+#include "data/fb/error.h"
 #include "data/fb/transaction.h"
 #include "data/tdm4.h"
 
@@ -241,6 +242,21 @@ TEST_F(Tdm4Test, DeletingAnEstimateCascadesAndLeavesItsExtraValues) {
 
     ASSERT_TRUE(cost.locate(QStringLiteral("ID_Cost"), id));
     EXPECT_EQ(scalar(*dm, R"(Select Count(*) From "CostLnk")").toInt(), 7);
+    const int lastValue = scalar(*dm, R"(Select Max("ID_CostValue") From "CostValue")").toInt();
+    dm->commit();
+    {
+        // Another connection holds the estimate's last value line: the
+        // cascade fails near its end and takes back everything it did.
+        velta::data::Database other(folder().estimatesPath(), QStringLiteral("SYSDBA"),
+                                    QStringLiteral("masterkey"));
+        other.run(R"(Update "CostValue" Set "Name" = 'x' Where "ID_CostValue" = :ID)", {{"ID", lastValue}});
+        EXPECT_THROW(cost.remove(), fb::Error);
+        EXPECT_EQ(scalar(*dm, R"(Select Count(*) From "CostLnk")").toInt(), 7);
+        EXPECT_EQ(scalar(*dm, R"(Select Count(*) From "CostValue")").toInt(), 12);
+        EXPECT_EQ(cost.value(QStringLiteral("ID_Cost")), id);
+        EXPECT_EQ(dm->TbCostSrv().recordCount(), 2);
+        EXPECT_EQ(dm->TbCostLnk().recordCount(), 3);
+    }
     cost.remove();
     EXPECT_EQ(scalar(*dm, R"(Select Count(*) From "CostSrv")").toInt(), 1);
     EXPECT_EQ(scalar(*dm, R"(Select Count(*) From "CostLnk")").toInt(), 1);
