@@ -22,19 +22,13 @@ QString sel(const char* sql) {
     return QString::fromUtf8(sql);
 }
 
-// The message for a connection that failed: the engine's own text, except
-// where it would not tell the user what to do.
+// The message for a connection that failed: the engine's own text (the
+// wrapper already explains a lock folder the user cannot write), except for a
+// file held by another process, where it would not tell the user what to do.
 QString connectionMessage(const fb::Error& e) {
     if (e.isDatabaseInUse())
         return QStringLiteral("База даних вже відкрита іншою копією програми (або іншою програмою) на цьому "
                               "комп'ютері. Закрийте її і запустіть програму знову.\n\n") +
-               e.message();
-    if (e.hasCode(fb::code::sysRequest))
-        return QStringLiteral(
-                   "Програма не може створити файли блокування бази даних: немає права запису до "
-                   "папки блокувань Firebird. Вкажіть у змінній середовища FIREBIRD_LOCK папку, до "
-                   "якої у вас є право запису, або попросіть адміністратора надати право запису до "
-                   "цієї папки.\n\n") +
                e.message();
     return e.message();
 }

@@ -10,6 +10,7 @@
 #include "data/tdm4.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -100,6 +101,33 @@ TEST_F(Tdm4Test, AMissingDatabaseTakesTheFailurePath) {
     EXPECT_FALSE(dm.isServiceConnected());
     EXPECT_FALSE(dm.isVeltaConnected());
     EXPECT_EQ(m_log, QStringList({"Программа не смогла открыть базу данных", ""}));
+}
+
+TEST_F(Tdm4Test, ASecondProgramOnTheSameFilesGetsAClearMessage) {
+    // Another process (isql-fb, embedded like us) holds the estimates file.
+    QProcess holder;
+    holder.start(QStringLiteral("isql-fb"), {QStringLiteral("-user"), QStringLiteral("SYSDBA"),
+                                             QStringLiteral("-q"), folder().estimatesPath()});
+    if (!holder.waitForStarted(5000))
+        GTEST_SKIP() << "isql-fb is not available";
+    holder.write("SELECT 'attached' FROM RDB$DATABASE;\n");
+    QByteArray out;
+    while (!out.contains("attached") && holder.waitForReadyRead(10000))
+        out += holder.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("attached")) << out.constData();
+
+    TDM4::Options o;
+    o.workingFolder = folder().path();
+    o.log = [this](const QString& line) { m_log << line; };
+    TDM4 dm(o);
+    EXPECT_FALSE(dm.start());
+    EXPECT_TRUE(
+        dm.connectionError().startsWith(QStringLiteral("База даних вже відкрита іншою копією програми")))
+        << dm.connectionError().toStdString();
+    EXPECT_EQ(m_log, QStringList({"Программа не смогла открыть базу данных", ""}));
+    holder.write("QUIT;\n");
+    holder.closeWriteChannel();
+    holder.waitForFinished(10000);
 }
 
 TEST_F(Tdm4Test, CatalogueKeysAndPriceRowNumbers) {
