@@ -113,6 +113,9 @@ QString findShareDir(const QString& executableDir, const QString& sourceDir) {
                << exe.filePath(QStringLiteral("../share/velta2"));
     if (!sourceDir.isEmpty())
         candidates << QDir(sourceDir).filePath(QStringLiteral("share"));
+#ifdef VELTA_SOURCE_DIR
+    candidates << QDir(QStringLiteral(VELTA_SOURCE_DIR)).filePath(QStringLiteral("share"));
+#endif
     for (const QString& c : candidates) {
         if (QFileInfo(c).isDir() && QFileInfo(QDir(c).filePath(QStringLiteral("catalogue"))).isDir())
             return QDir(c).canonicalPath();

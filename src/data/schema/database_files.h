@@ -35,8 +35,9 @@ struct SeedStatement {
 std::vector<SeedStatement> splitSeed(const QString& text);
 
 // The share folder of an installed or built program: VELTA_SHARE_DIR, then
-// <exe>/../../share, <exe>/../share/velta2, then the source tree's share
-// folder when known at build time. Empty when none exists.
+// <exe>/../../share, <exe>/../share/velta2, then sourceDir/share, then the
+// share folder of the source tree this library was built from. Only a folder
+// holding "catalogue" counts. Empty when none exists.
 QString findShareDir(const QString& executableDir, const QString& sourceDir = QString());
 
 } // namespace velta::data::schema
