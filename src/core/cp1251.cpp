@@ -41,7 +41,9 @@ QString fromCp1251(const char* data, qsizetype size) {
     return out;
 }
 
-QString fromCp1251(const QByteArray& bytes) { return fromCp1251(bytes.constData(), bytes.size()); }
+QString fromCp1251(const QByteArray& bytes) {
+    return fromCp1251(bytes.constData(), bytes.size());
+}
 
 QByteArray toCp1251(const QString& text) {
     QByteArray out(text.size(), Qt::Uninitialized);

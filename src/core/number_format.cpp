@@ -10,11 +10,17 @@ NumberFormat& instance() {
 }
 } // namespace
 
-const NumberFormat& NumberFormat::current() { return instance(); }
+const NumberFormat& NumberFormat::current() {
+    return instance();
+}
 
-void NumberFormat::setCurrent(const NumberFormat& format) { instance() = format; }
+void NumberFormat::setCurrent(const NumberFormat& format) {
+    instance() = format;
+}
 
-NumberFormat NumberFormat::ukrainian() { return NumberFormat{}; }
+NumberFormat NumberFormat::ukrainian() {
+    return NumberFormat{};
+}
 
 NumberFormat NumberFormat::fromSystemLocale() {
     const QLocale locale = QLocale::system();
