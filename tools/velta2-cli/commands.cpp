@@ -9,7 +9,9 @@ CommandTable& CommandTable::instance() {
     return table;
 }
 
-void CommandTable::add(Command command) { m_commands.push_back(std::move(command)); }
+void CommandTable::add(Command command) {
+    m_commands.push_back(std::move(command));
+}
 
 const Command* CommandTable::find(const QString& name) const {
     for (const Command& c : m_commands) {
@@ -44,6 +46,8 @@ QString takeOption(QStringList& args, const QString& name, const QString& fallba
     return value;
 }
 
-bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+bool takeFlag(QStringList& args, const QString& name) {
+    return args.removeAll(name) > 0;
+}
 
 } // namespace velta::cli

@@ -19,9 +19,9 @@ struct CommandContext {
 };
 
 struct Command {
-    QString name;    // as typed: "create-databases"
-    QString usage;   // arguments: "DIR [--empty-catalogue]"
-    QString summary; // one line for --help
+    QString name;                            // as typed: "create-databases"
+    QString usage;                           // arguments: "DIR [--empty-catalogue]"
+    QString summary;                         // one line for --help
     std::function<int(CommandContext&)> run; // exit code
 };
 
