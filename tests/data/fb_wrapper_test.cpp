@@ -7,9 +7,12 @@
 #include "data/fb/statement.h"
 #include "data/fb/transaction.h"
 
+#include <QCoreApplication>
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdio>
 
 namespace fb = velta::data::fb;
 
@@ -269,4 +272,58 @@ TEST(FbConnection, ServerAddressFromSettings) {
     EXPECT_EQ(fb::Connection::address("office", "/srv/db", "velta.fdb"), "office:/srv/db/velta.fdb");
     EXPECT_EQ(fb::Connection::address("office/3051", "/srv/db/", "service.fdb"),
               "office/3051:/srv/db/service.fdb");
+}
+
+// The engine settles its lock folder once per process, so these run a second
+// copy of this test program that only tries to attach (FbChildProcess.Attach).
+namespace {
+
+struct ChildResult {
+    int exitCode = -1;
+    QString output;
+};
+
+ChildResult attachInChild(const QString& database, const QString& lockFolder = QString()) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VELTA_CHILD_ATTACH", database);
+    if (!lockFolder.isEmpty())
+        env.insert("FIREBIRD_LOCK", lockFolder);
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=FbChildProcess.Attach"});
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(FbChildProcess, Attach) {
+    const QString database = qEnvironmentVariable("VELTA_CHILD_ATTACH");
+    if (database.isEmpty())
+        GTEST_SKIP() << "runs only as the child of another test";
+    try {
+        fb::Connection::attach(database);
+        std::printf("CHILD attached\n");
+    } catch (const fb::Error& e) {
+        std::printf("CHILD error%s%s\n%s\n", e.isDatabaseInUse() ? " in-use" : "",
+                    e.hasCode(fb::code::sysRequest) ? " lock-folder" : "", e.message().toUtf8().constData());
+    }
+}
+
+TEST_F(FbWrapper, SecondProcessCannotOpenTheHeldDatabase) {
+    const ChildResult r = attachInChild(folder().estimatesPath());
+    EXPECT_TRUE(r.output.contains("CHILD error in-use")) << r.output.toStdString();
+}
+
+TEST(FbConnection, UnusableLockFolderGetsAMessageSayingWhatToDo) {
+    velta::test::DbFolder folder;
+    ASSERT_TRUE(folder.isValid());
+    // A lock folder below a plain file can never be made, whoever runs the test.
+    QFile blocker(folder.filePath("not_a_folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const ChildResult r = attachInChild(folder.estimatesPath(), blocker.fileName() + "/locks");
+    EXPECT_TRUE(r.output.contains("CHILD error lock-folder")) << r.output.toStdString();
+    EXPECT_TRUE(r.output.contains("FIREBIRD_LOCK")) << r.output.toStdString();
+    EXPECT_TRUE(r.output.contains(blocker.fileName() + "/locks")) << r.output.toStdString();
 }
