@@ -11,7 +11,6 @@
 namespace velta::core {
 namespace {
 
-constexpr int kOther = 0;
 constexpr int kSection = 1;
 constexpr int kKey = 2;
 

@@ -223,7 +223,7 @@ QString formatMagnitude(const Section& s, double magnitude, const NumberFormat& 
     QStringList intParts;
     const qsizetype len = intDigits.size();
     for (qsizetype i = 0; i < len; ++i) {
-        QString part(QChar(intDigits[i]));
+        QString part = QChar(intDigits[i]);
         if (s.thousands && i != len - 1 && (len - 1 - i) % 3 == 0)
             part.append(format.thousandSeparator);
         intParts.append(part);
