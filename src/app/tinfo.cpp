@@ -21,7 +21,7 @@ QString TInfo::versionText() {
 
 QString TInfo::rightsText() {
     return QStringLiteral("© Розробники Velta2. Усі права застережено.\n"
-                          "Програма захищена законодавством про авторське право.");
+                          "Захищено законом про авторське право.");
 }
 
 void TInfo::showEvent(QShowEvent* event) {
