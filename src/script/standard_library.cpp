@@ -1,6 +1,7 @@
 #include "script/standard_library.h"
 
 #include "core/number_format.h"
+#include "core/number_text.h"
 #include "script/script.h"
 
 #include <QDate>
@@ -414,6 +415,9 @@ void registerStandardLibrary(Script& s) {
         double d = 0;
         return Value(readDate(a[0].toString(), d));
     });
+    // Patterns "0.00", "#,##0.00": the program's one pattern formatter, halves away from zero.
+    add("function FormatFloat(Fmt: String; Value: Extended): String", conv,
+        [](Script&, Args& a) { return Value(core::FormatFloat(a[0].toString(), a[1].toFloat())); });
     add("function FormatDateTime(Fmt: String; DateTime: TDateTime): String", conv,
         [](Script&, Args& a) { return Value(formatDateTime(a[0].toString(), a[1].toFloat())); });
     add("function Format(Fmt: String; Args: array of const): String", conv,

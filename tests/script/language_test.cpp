@@ -59,6 +59,16 @@ TEST_F(ScriptTest, ExpressionsFollowPascalPrecedenceAndKinds) {
         {"Null = Null", "True"},
         {"IIF(1 > 0, 'так', 1 div 0)", "так"},  // IIF evaluates only the chosen branch
         {"(1 = 0) and (1 div 0 = 1)", "False"}, // boolean and stops early
+        {"FormatFloat('#,##0.00', 1234.565)", "1 234,57"},
+        {"FormatFloat('0.00', 2.345)", "2,35"},
+        {"UpperCase('київ') + LowerCase('ЗЕМЛЯ')", "КИЇВземля"},
+        {"Copy('Кошторис', 2, 3) + IntToStr(Pos('ор', 'Кошторис')) + IntToStr(Length('ґанок'))", "ошт55"},
+        {"Trim('  а б  ') + '|' + NameCase('іван петренко')", "а б|Іван Петренко"},
+        {"Format('%d шт. по %.2f', [3, 2.5])", "3 шт. по 2,50"},
+        {"DateToStr(EncodeDate(2010, 3, 5)) + ' ' + FormatDateTime('yyyy-mm-dd', EncodeDate(2010, 3, 5))",
+         "05.03.2010 2010-03-05"},
+        {"DayOf(EncodeDate(2024, 2, 29)) + MonthOf(IncMonth(EncodeDate(2024, 1, 31)))", "31"},
+        {"DaysInMonth(2023, 2)", "28"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(text(QString::fromUtf8(c.expression)), QString::fromUtf8(c.expected)) << c.expression;
