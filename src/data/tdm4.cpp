@@ -1,5 +1,6 @@
 #include "data/tdm4.h"
 
+#include "core/cost_number.h"
 #include "core/ini_file.h"
 #include "core/registry.h"
 #include "core/settings.h"
@@ -260,7 +261,8 @@ QString TDM4::nextCostNumber() {
             column = int(i);
     }
     const QString previous = column >= 0 ? r.rows.front()[column].toString() : QString();
-    return m_options.nextCostNumber ? m_options.nextCostNumber(previous) : QString();
+    return m_options.nextCostNumber ? m_options.nextCostNumber(previous)
+                                    : core::NextCostNumber(previous, now().date());
 }
 
 void TDM4::setUpDefaults() {

@@ -56,8 +56,8 @@ public:
         // application owns velta.log and closes it).
         std::function<void(const QString&)> log;
         // The number of a new estimate from the previous estimate's number
-        // (empty when there is none); without it a new estimate gets "1"
-        // when there is no previous one and stays empty otherwise.
+        // (empty when there is none); without it the program's own numbering
+        // rule with today's date is used.
         std::function<QString(const QString&)> nextCostNumber;
         // The clock of time stamps and new-row dates (tests fix it).
         std::function<QDateTime()> now;

@@ -177,6 +177,23 @@ TEST_F(Tdm4Test, CatalogueKeysAndPriceRowNumbers) {
     EXPECT_EQ(scalar(*dm, R"(Select Count(*) From "ServiceTbl" Where "ID_ServiceList" = 41)").toInt(), 0);
 }
 
+TEST_F(Tdm4Test, NewEstimateNumberFollowsThePreviousOne) {
+    TDM4::Options o;
+    o.workingFolder = folder().path();
+    o.registry = m_registry.get();
+    o.now = [] { return QDateTime(QDate(2026, 3, 9), QTime(10, 0)); };
+    TDM4 dm(o);
+    ASSERT_TRUE(dm.start()) << dm.connectionError().toStdString();
+    Dataset& cost = dm.TbCost();
+    cost.append();
+    EXPECT_EQ(cost.value(QStringLiteral("Cost_Number")).toString(), QStringLiteral("1"));
+    cost.setValue(QStringLiteral("Cost_Number"), QStringLiteral("12/ЗК/01.02.2026"));
+    cost.post();
+    cost.append();
+    EXPECT_EQ(cost.value(QStringLiteral("Cost_Number")).toString(), QStringLiteral("13/ЗК/09.03.2026"));
+    cost.cancel();
+}
+
 TEST_F(Tdm4Test, EstimateDefaultsSumAndGeneratorKeys) {
     auto dm = startModule();
     Dataset& cost = dm->TbCost();
