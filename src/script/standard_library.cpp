@@ -27,7 +27,7 @@ double finite(double d) {
 
 qint64 truncated(double d) {
     if (!std::isfinite(d) || d >= 9.2e18 || d <= -9.2e18)
-        throw fault(QStringLiteral("Число %1 за межами цілих чисел").arg(floatToText(d)));
+        throw fault(QStringLiteral("Число %1 за межами цілих чисел").arg(core::GeneralText(d)));
     return static_cast<qint64>(d);
 }
 
@@ -92,7 +92,7 @@ bool readDate(const QString& text, double& days) {
 QString formatDateTime(const QString& format, double days) {
     const QDateTime dt = dateTimeFromDays(days);
     if (!dt.isValid())
-        throw fault(QStringLiteral("Число %1 не є датою").arg(floatToText(days)));
+        throw fault(QStringLiteral("Число %1 не є датою").arg(core::GeneralText(days)));
     const QDate date = dt.date();
     const QTime time = dt.time();
     const QLocale uk(QLocale::Ukrainian, QLocale::Ukraine);
@@ -272,7 +272,7 @@ QString format(const QString& fmt, const Value& argsValue) {
             piece = QString::number(a.toFloat(), 'E', precision < 0 ? 15 : std::min(precision, 18) - 1);
             piece.replace(QLatin1Char('.'), core::NumberFormat::current().decimalSeparator);
         } else if (type == QLatin1Char('g')) {
-            piece = floatToText(a.toFloat());
+            piece = core::GeneralText(a.toFloat());
         } else if (type == QLatin1Char('s')) {
             piece = a.toString();
             if (precision >= 0)
@@ -362,7 +362,7 @@ void registerStandardLibrary(Script& s) {
     add("function IntToStr(i: Integer): String", conv,
         [](Script&, Args& a) { return Value(QString::number(a[0].toInt())); });
     add("function FloatToStr(e: Extended): String", conv,
-        [](Script&, Args& a) { return Value(floatToText(a[0].toFloat())); });
+        [](Script&, Args& a) { return Value(core::GeneralText(a[0].toFloat())); });
     add("function StrToInt(s: String): Integer", conv, [](Script&, Args& a) {
         Value n;
         if (!Value::parseNumber(a[0].toString(), n) || !n.isInteger())

@@ -1,6 +1,7 @@
 #include "script/value.h"
 
 #include "core/number_format.h"
+#include "core/number_text.h"
 #include "script/script_error.h"
 #include "script/script_object.h"
 
@@ -110,7 +111,8 @@ qint64 Value::toInt() const {
     case ValueKind::Date: {
         const double r = std::nearbyint(m_float);
         if (!std::isfinite(r) || r >= 9.2e18 || r <= -9.2e18)
-            throw ScriptError(QStringLiteral("Число %1 за межами цілих чисел").arg(floatToText(m_float)));
+            throw ScriptError(
+                QStringLiteral("Число %1 за межами цілих чисел").arg(core::GeneralText(m_float)));
         return static_cast<qint64>(r);
     }
     case ValueKind::String: {
@@ -158,7 +160,7 @@ QString Value::toString() const {
     case ValueKind::Integer:
         return QString::number(m_int);
     case ValueKind::Float:
-        return floatToText(m_float);
+        return core::GeneralText(m_float);
     case ValueKind::Date:
         return m_float == std::floor(m_float) ? dateToText(m_float) : dateTimeToText(m_float);
     case ValueKind::String:
@@ -216,29 +218,6 @@ QString Value::kindName() const {
     return QString();
 }
 
-QString floatToText(double value) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    QString t = QString::number(value, 'g', 15);
-    const int e = t.indexOf(QLatin1Char('e'));
-    if (e >= 0) {
-        QString mantissa = t.left(e);
-        QString exponent = t.mid(e + 1);
-        const bool negative = exponent.startsWith(QLatin1Char('-'));
-        if (exponent.startsWith(QLatin1Char('+')) || negative)
-            exponent.remove(0, 1);
-        while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0')))
-            exponent.remove(0, 1);
-        t = mantissa + QLatin1Char('E') + (negative ? QStringLiteral("-") : QString()) + exponent;
-    }
-    const QChar sep = core::NumberFormat::current().decimalSeparator;
-    if (sep != QLatin1Char('.'))
-        t.replace(QLatin1Char('.'), sep);
-    return t;
-}
-
 QDateTime dateTimeFromDays(double days) {
     if (!std::isfinite(days) || days > 3e6 || days < -7e5)
         return QDateTime();
@@ -265,7 +244,7 @@ namespace {
 QDateTime checkedDateTime(double days) {
     QDateTime dt = dateTimeFromDays(days);
     if (!dt.isValid())
-        throw ScriptError(QStringLiteral("Число %1 не є датою").arg(floatToText(days)));
+        throw ScriptError(QStringLiteral("Число %1 не є датою").arg(core::GeneralText(days)));
     return dt;
 }
 } // namespace

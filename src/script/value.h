@@ -85,9 +85,8 @@ private:
     std::shared_ptr<ScriptObject> m_object;
 };
 
-// Float text in the general format: up to 15 significant digits, the current
-// decimal separator, an exponent only for very large or small numbers.
-QString floatToText(double value);
+// Floats become text through core::GeneralText, the program's one general
+// number text (15 significant digits, the current decimal separator).
 // Date and date-time text in the current short date and long time formats.
 QString dateToText(double days);
 QString timeToText(double days);

@@ -55,6 +55,8 @@ TEST_F(ScriptTest, ExpressionsFollowPascalPrecedenceAndKinds) {
         {"'б' < 'в'", "True"},
         {"0.1 + 0.2", "0,3"},
         {"1e3", "1000"},
+        {"FloatToStr(0.00001) + ' ' + FloatToStr(1.5e-6) + ' ' + FloatToStr(1/3)",
+         "0,00001 1,5E-6 0,333333333333333"},
         {"9223372036854775807 + 1", "9,22337203685478E18"}, // overflow goes to a float
         {"Null = Null", "True"},
         {"IIF(1 > 0, 'так', 1 div 0)", "так"},  // IIF evaluates only the chosen branch
