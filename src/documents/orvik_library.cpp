@@ -41,10 +41,23 @@ const char* const kDeclarations[] = {
     "Function Evaluate( Name: String): Variant //Возвращает значение строки",
 };
 
+// Evaluate may reach itself through the main script ("Evaluate(S)" where S
+// holds that very text); each level costs native stack, so the depth is
+// bounded well before the stack is.
+constexpr int kMaxEvaluateDepth = 32;
+thread_local int g_evaluateDepth = 0;
+
 Value evaluateInMainReport(const QString& expression) {
     Script* main = g_mainReportScript;
     if (!main)
         return Value();
+    if (g_evaluateDepth >= kMaxEvaluateDepth)
+        throw ScriptError(QStringLiteral("Надто глибока рекурсія у сценарії звіту"), -1,
+                          ScriptError::Kind::Limit);
+    struct Depth {
+        Depth() { ++g_evaluateDepth; }
+        ~Depth() { --g_evaluateDepth; }
+    } depth;
     try {
         return main->evaluate(main->compile(expression));
     } catch (const ScriptError& e) {
@@ -85,12 +98,8 @@ Value dispatch(ScriptDataAccess* data, const QString& name, std::vector<Value>& 
         return Value(data && data->DataFirst(text(0)));
     if (name == QLatin1String("DATALAST"))
         return Value(data && data->DataLast(text(0)));
-    if (name == QLatin1String("GETVALUE")) {
-        if (!data)
-            return Value(false);
-        const QVariant v = data->GetValue(text(0), text(1));
-        return v.isValid() ? valueFromVariant(v) : Value(false);
-    }
+    if (name == QLatin1String("GETVALUE"))
+        return data ? valueFromVariant(data->GetValue(text(0), text(1))) : Value(false);
     if (name == QLatin1String("SETVALUE")) {
         if (data)
             data->SetValue(text(0), text(1), variantFromValue(a[2]));

@@ -24,7 +24,9 @@ public:
     virtual bool DataBof(const QString& name) = 0;
     virtual bool DataFirst(const QString& name) = 0;
     virtual bool DataLast(const QString& name) = 0;
-    // An invalid QVariant stands for "false" (no such dataset or field).
+    // QVariant(false) when there is no such dataset or field, as the data
+    // module answers; a NULL field is a null or invalid QVariant, which the
+    // script sees as Null.
     virtual QVariant GetValue(const QString& name, const QString& field) = 0;
     virtual void SetValue(const QString& name, const QString& field, const QVariant& value) = 0;
 };

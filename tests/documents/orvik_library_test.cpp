@@ -97,12 +97,12 @@ public:
     QVariant GetValue(const QString& name, const QString& field) override {
         Table* t = find(name);
         if (!t || t->rows.isEmpty())
-            return QVariant();
+            return QVariant(false);
         const auto& row = t->rows[t->current];
         auto it = row.find(field);
         if (it == row.end())
-            return QVariant();
-        return it->isNull() ? QVariant(QString()) : *it;
+            return QVariant(false);
+        return *it;
     }
     void SetValue(const QString& name, const QString& field, const QVariant& value) override {
         Table* t = find(name);
@@ -187,6 +187,19 @@ TEST_F(OrvikLibraryTest, EvaluateUsesTheMainReportScript) {
     setMainReportScript(&main);
     EXPECT_EQ(eval(QStringLiteral("Evaluate('PercentNDS * 2')")), QStringLiteral("40"));
     EXPECT_TRUE(eval(QStringLiteral("Evaluate('1 +')")).contains(QStringLiteral("Очікується вираз")));
+
+    // A text that evaluates itself ends with the recursion bound, not a stack overflow.
+    registerOrvikLibrary(main, nullptr);
+    main.setVariable(QStringLiteral("S"), script::Value(QStringLiteral("Evaluate(S)")));
+    try {
+        eval(QStringLiteral("Evaluate('Evaluate(S)')"));
+        ADD_FAILURE() << "no error";
+    } catch (const script::ScriptError& e) {
+        EXPECT_EQ(e.kind(), script::ScriptError::Kind::Limit);
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Надто глибока рекурсія")))
+            << e.message().toStdString();
+    }
+    EXPECT_EQ(eval(QStringLiteral("Evaluate('2 + 2')")), QStringLiteral("4")); // the bound resets
     setMainReportScript(nullptr);
 }
 
