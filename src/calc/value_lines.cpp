@@ -6,6 +6,7 @@
 
 #include "calc/calculation.h"
 
+#include "core/number_format.h"
 #include "core/number_text.h"
 #include "core/rounding.h"
 #include "core/text_functions.h"
@@ -142,8 +143,59 @@ int extraCount(const ServiceNote& note) {
     return std::clamp(note.countParameters.value_or(0), 0, 3);
 }
 
-QString replaceCommas(QString text) {
-    return text.replace(QLatin1Char(','), QLatin1Char('.'));
+// Catalogue formulas are typed with the decimal comma as often as with the full
+// stop, while the evaluator reads only the full stop; but a comma also separates
+// the arguments of Min(a,b), Max(a,b) and Power(x,y). A comma is a decimal one
+// when it stands between digits and the digits before it are a whole number of
+// their own: not already holding decimals ("1.5,2"), not the tail of a word
+// ("x1,2"). The formula is read before its letters are filled in, so the
+// numbers put in place of the letters never look like one ("Min(n,5)" gives
+// "Min(2.5,5)"). Two bare integers as arguments ("Max(1,2)") read as a
+// decimal; write them with a blank after the comma.
+QString decimalCommasToStops(QString text) {
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char(',') || !text[i - 1].isDigit() || !text[i + 1].isDigit())
+            continue;
+        qsizetype j = i - 1;
+        while (j >= 0 && text[j].isDigit())
+            --j;
+        if (j >= 0 && (text[j] == QLatin1Char('.') || text[j].isLetter() || text[j] == QLatin1Char('_')))
+            continue;
+        text[i] = QLatin1Char('.');
+    }
+    return text;
+}
+
+// A number as it goes into a formula: the display text of the calculation,
+// with the full stop the evaluator reads.
+QString formulaNumber(const QString& displayText) {
+    const QChar separator = core::NumberFormat::current().decimalSeparator;
+    if (separator == QLatin1Char('.'))
+        return displayText;
+    return QString(displayText).replace(separator, QLatin1Char('.'));
+}
+
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+// Replaces the letter where it stands as a name of its own, so the letters of
+// function names (the n of Round and Int, the m of Min, the p of Exp, the o of
+// Power) and of longer names stay as they are.
+QString substituteWord(const QString& formula, QChar letter, const QString& text) {
+    const QChar lower = letter.toLower();
+    QString out;
+    out.reserve(formula.size() + text.size());
+    for (qsizetype i = 0; i < formula.size(); ++i) {
+        const QChar c = formula[i];
+        const bool alone = (i == 0 || !isWordChar(formula[i - 1])) &&
+                           (i + 1 == formula.size() || !isWordChar(formula[i + 1]));
+        if (alone && c.toLower() == lower)
+            out += text;
+        else
+            out += c;
+    }
+    return out;
 }
 
 CostValue* findLine(CostLnk& section, int kind, int typeCalc, int level) {
@@ -291,20 +343,7 @@ NoteCondition TestNoteCondition(const ServiceNote& note, const CostLnk& section)
 }
 
 QString SubstituteVariable(const QString& formula, QChar letter, double value) {
-    const QString text = core::FormatFloatShort(QStringLiteral("0.000000"), value);
-    const QChar lower = letter.toLower();
-    QString out;
-    out.reserve(formula.size() + text.size());
-    for (qsizetype i = 0; i < formula.size(); ++i) {
-        const QChar c = formula[i];
-        const bool afterI = i > 0 && formula[i - 1].toLower() == QLatin1Char('i');
-        const bool beforeT = i + 1 < formula.size() && formula[i + 1].toLower() == QLatin1Char('t');
-        if (c.toLower() == lower && !afterI && !beforeT)
-            out += text;
-        else
-            out += c;
-    }
-    return out;
+    return substituteWord(formula, letter, core::FormatFloatShort(QStringLiteral("0.000000"), value));
 }
 
 void WriteNoteLine(CostLnk& section, const ServiceNote& note, int level, int count, const CostParam& visited,
@@ -322,17 +361,19 @@ void WriteNoteLine(CostLnk& section, const ServiceNote& note, int level, int cou
         note.nameTable.isEmpty() ? QStringLiteral("п. № ") + QString::number(note.number) : note.nameTable;
     line->a = line->b = line->daysA = line->daysB = line->paramA = line->paramB = 0;
 
-    QString text = note.formula;
+    QString text = decimalCommasToStops(note.formula);
     double k = note.kof.value_or(0);
     line->kofInFormula = false;
+    const auto number = [](double v) {
+        return formulaNumber(core::FormatFloatShort(QStringLiteral("0.000000"), v));
+    };
     if (text.toLower().contains(QLatin1Char('n')))
-        text = SubstituteVariable(text, QLatin1Char('n'),
-                                  visited.pValue.value_or(0) / divisorOf(note.divisor[0]));
+        text = substituteWord(text, QLatin1Char('n'),
+                              number(visited.pValue.value_or(0) / divisorOf(note.divisor[0])));
     static const QChar letters[] = {QLatin1Char('n'), QLatin1Char('m'), QLatin1Char('p'), QLatin1Char('o')};
     for (int i = 1; i <= 3 && i <= count; ++i)
         if (text.contains(letters[i]))
-            text = SubstituteVariable(text, letters[i], condition.v[i] / divisorOf(note.divisor[i]));
-    text = replaceCommas(text);
+            text = substituteWord(text, letters[i], number(condition.v[i] / divisorOf(note.divisor[i])));
 
     // Remarks on this note multiply its coefficient; a constant coefficient
     // becomes the formula 1 + (k - 1) * remark.
@@ -342,7 +383,7 @@ void WriteNoteLine(CostLnk& section, const ServiceNote& note, int level, int cou
             continue;
         if (TestNoteCondition(remark, section).key == 0)
             continue;
-        const QString remarkText = core::GeneralText(*remark.kof);
+        const QString remarkText = core::GeneralText(*remark.kof, QLatin1Char('.'));
         if (!text.isEmpty()) {
             text += QLatin1Char('*') + remarkText;
         } else {
@@ -355,11 +396,11 @@ void WriteNoteLine(CostLnk& section, const ServiceNote& note, int level, int cou
             // -0.2, not the -0.199 that truncating -0.19999999999999996 gives.
             const double excess = k - 1;
             const double rounded = std::copysign(core::RoundHalfUp(std::fabs(excess), -3), excess);
-            text = QStringLiteral("1+") + core::GeneralText(rounded) + QLatin1Char('*') + remarkText;
+            text = QStringLiteral("1+") + core::GeneralText(rounded, QLatin1Char('.')) + QLatin1Char('*') +
+                   remarkText;
             line->kofInFormula = true;
         }
         k = 0;
-        text = replaceCommas(text);
     }
     line->formula = text;
     line->kof = k;

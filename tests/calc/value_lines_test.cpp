@@ -239,6 +239,91 @@ TEST(SubstituteVariable, LettersOutsideFunctionNames) {
             << c.formula;
 }
 
+// Only a letter that stands as a name of its own is a variable: the letters of
+// function names and of longer names are left alone.
+TEST(SubstituteVariable, WholeNamesOnly) {
+    struct Case {
+        const char* formula;
+        char letter;
+        double value;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Round(n*1.5)", 'n', 3, "Round(3*1.5)"},
+        {"Min(n, m)", 'm', 2, "Min(n, 2)"},
+        {"Max(M,1)", 'm', 2, "Max(2,1)"},
+        {"Exp(p)+Sqrt(p)", 'p', 0.5, "Exp(0,5)+Sqrt(0,5)"},
+        {"Power(o,2)", 'o', 4, "Power(4,2)"},
+        {"n1+n_+_n+n", 'n', 7, "n1+n_+_n+7"},
+        {"2n", 'n', 7, "2n"},
+        {"(N)", 'n', 7, "(7)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SubstituteVariable(QString::fromUtf8(c.formula), QLatin1Char(c.letter), c.value),
+                  QString::fromUtf8(c.expected))
+            << c.formula;
+}
+
+// The formula a note line carries: decimal commas of the catalogue text become
+// full stops, commas between arguments stay, the four letters are filled in
+// with full stops, and the result is one the evaluator accepts.
+TEST(NoteFormula, DecimalCommasArgumentCommasAndFunctionNames) {
+    struct Case {
+        const char* formula;
+        const char* expected;
+        double value;
+    };
+    // n = 2.5, m = 3, p = 0.25, o = 4
+    const Case cases[] = {
+        {"Min(n,m)", "Min(2.5,3)", 2.5},
+        {"Max(n, 1,5)", "Max(2.5, 1.5)", 2.5},
+        {"Min(m,10)*Max(p,o)", "Min(3,10)*Max(0.25,4)", 12},
+        {"Round(n*1,2)", "Round(2.5*1.2)", 3},
+        {"1+0,1*(n-1)", "1+0.1*(2.5-1)", 1.15},
+        {"Power(o,2)/Int(n)", "Power(4,2)/Int(2.5)", 8},
+        {"Max(1.5,2)+Exp(0)", "Max(1.5,2)+Exp(0)", 3},
+        {"1+0,04*Trunc(p*100/5)", "1+0.04*Trunc(0.25*100/5)", 1.2},
+    };
+    InMemoryCatalogue catalogue;
+    CostParam visited;
+    visited.pValue = 2.5;
+    NoteCondition condition;
+    condition.v = {2.5, 3, 0.25, 4};
+    const Evaluator evaluate = defaultEvaluator();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula);
+        ServiceNote note = makeNote(1, 10, 1, kCount, 1, 0);
+        note.formula = QString::fromUtf8(c.formula);
+        CostLnk section;
+        WriteNoteLine(section, note, 1, 3, visited, condition, catalogue);
+        ASSERT_EQ(section.values.size(), 1u);
+        EXPECT_EQ(section.values[0].formula, QString::fromUtf8(c.expected));
+        EXPECT_DOUBLE_EQ(evaluate(section.values[0].formula), c.value);
+    }
+}
+
+TEST(NoteFormula, RemarkOnATwoArgumentFormulaKeepsItsArguments) {
+    InMemoryCatalogue catalogue;
+    ServiceNote note = makeNote(1, 10, 1, kCount, 1, 0);
+    note.formula = QStringLiteral("Min(n,m)");
+    ServiceNote remark = makeNote(2, 10, 2, kPlots, 4, 0.5);
+    remark.idNumber = 1;
+    catalogue.addNote(remark);
+    CostParam visited;
+    visited.pValue = 2.5;
+    NoteCondition condition;
+    condition.v = {2.5, 3};
+    CostLnk section; // the remark holds while the plot count is 0
+    CostParam plots;
+    plots.idTypeParameter = kPlots;
+    plots.pValue = 0;
+    section.params.push_back(plots);
+    WriteNoteLine(section, note, 1, 1, visited, condition, catalogue);
+    ASSERT_EQ(section.values.size(), 1u);
+    EXPECT_EQ(section.values[0].formula, QStringLiteral("Min(2.5,3)*0.5"));
+    EXPECT_DOUBLE_EQ(defaultEvaluator()(section.values[0].formula), 1.25);
+}
+
 class Notes : public CalcFixture {
 protected:
     void SetUp() override {
