@@ -153,6 +153,7 @@ struct Cost {
     std::optional<int> countObject, countPoint;
     QString fPDV, fExpert, fIndex, fSumParam, fEDP;
     std::optional<double> pdv, sumFull, sumReal;
+    QString agreement; // the kind of works; an applied template writes its name here
     bool dirty = false;
 };
 
@@ -205,6 +206,7 @@ struct CostLnk {
     int idServiceList = 0;
     std::optional<int> idServiceType;
     QString name;
+    QString note; // written when the section is added; the calculation leaves it alone
     std::optional<double> sum, sumField, sumCameral;
     std::optional<double> kof, kofA, kofB;
     QString calculation;
