@@ -91,7 +91,7 @@ enum class StmtKind {
     For,        // name := exprs[0] to/downto exprs[1] do stmts[0]; flag = downto
     Case,       // exprs[0] of branches, stmts[0] = else (may be null)
     With,       // exprs... do stmts[0]
-    TryExcept,  // stmts[0] except stmts[1]
+    TryExcept,  // stmts[0] except handlers, stmts[1] (the plain or "else" part, may be null)
     TryFinally, // stmts[0] finally stmts[1]
     Exit,
     Break,
@@ -106,6 +106,14 @@ struct CaseBranch {
     std::unique_ptr<Stmt> body;
 };
 
+// on E: EZeroDivide do ... of an except part; variable empty when not named.
+struct ExceptHandler {
+    QString variable; // lower-cased
+    QString type;     // lower-cased
+    QString typeText;
+    std::unique_ptr<Stmt> body;
+};
+
 struct Stmt {
     StmtKind kind = StmtKind::Empty;
     int pos = 0;
@@ -114,6 +122,7 @@ struct Stmt {
     std::vector<ExprPtr> exprs;
     std::vector<std::unique_ptr<Stmt>> stmts;
     std::vector<CaseBranch> branches;
+    std::vector<ExceptHandler> handlers;
 };
 using StmtPtr = std::unique_ptr<Stmt>;
 

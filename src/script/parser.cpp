@@ -41,6 +41,7 @@ public:
     explicit Lexer(const QString& source) : m_src(source) {}
 
     const QString& source() const { return m_src; }
+    int position() const { return m_pos; }
     void seek(int pos) { m_pos = pos; }
 
     Token next() {
@@ -658,6 +659,15 @@ private:
             handler->pos = m_tok.pos;
             if (acceptWord("except")) {
                 s->kind = StmtKind::TryExcept;
+                if (startsHandler()) {
+                    exceptHandlers(*s);
+                    if (!acceptWord("else")) {
+                        expectWord("end");
+                        s->stmts.push_back(nullptr);
+                        return s;
+                    }
+                    handler->pos = m_tok.pos;
+                }
             } else {
                 expectWord("finally");
                 s->kind = StmtKind::TryFinally;
@@ -701,6 +711,47 @@ private:
             return s;
         }
         throw syntax(QStringLiteral("Очікується оператор"), m_tok.pos);
+    }
+
+    // "on" opens an exception handler only when "on X do" or "on X: T do"
+    // follows; otherwise it is an identifier like any other.
+    bool startsHandler() {
+        if (!isWord("on"))
+            return false;
+        const Token saved = m_tok;
+        const int resume = m_lex.position();
+        bool handler = false;
+        try {
+            advance();
+            if (m_tok.type == Tok::Ident && !isReserved(m_tok.lower)) {
+                advance();
+                handler = isSymbol(":") || isWord("do");
+            }
+        } catch (const ScriptError&) {
+        }
+        m_lex.seek(resume);
+        m_tok = saved;
+        return handler;
+    }
+
+    // on [E:] Type do statement; ... up to "else" or "end".
+    void exceptHandlers(Stmt& s) {
+        while (isWord("on")) {
+            advance();
+            ExceptHandler h;
+            Token type = expectIdent();
+            if (acceptSymbol(":")) {
+                h.variable = type.lower;
+                type = expectIdent();
+            }
+            h.type = type.lower;
+            h.typeText = type.text;
+            expectWord("do");
+            h.body = statement();
+            s.handlers.push_back(std::move(h));
+            if (!acceptSymbol(";"))
+                break;
+        }
     }
 
     // ---- expressions ----

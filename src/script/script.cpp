@@ -2,6 +2,7 @@
 
 #include "script/ast.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,9 +18,75 @@ struct Script::Frame {
     const ast::Routine* routine = nullptr;
     std::vector<Value> values;
     std::vector<std::shared_ptr<ScriptObject>> with;
+    // The exception variables of the handlers running now (on E: ... do).
+    std::vector<std::pair<QString, Value>> bound;
 };
 
 namespace {
+
+// The exception an except handler names (on E: Exception do ... E.Message),
+// and what Exception.Create('...') makes for a raise.
+class ExceptionObject : public ScriptObject {
+public:
+    ExceptionObject(QString className, QString message)
+        : m_className(std::move(className)), m_message(std::move(message)) {}
+    QString className() const override { return m_className; }
+    const QString& message() const { return m_message; }
+    bool getProperty(const QString& name, Value& result) override {
+        if (name.compare(QLatin1String("Message"), Qt::CaseInsensitive) == 0) {
+            result = Value(m_message);
+            return true;
+        }
+        if (name.compare(QLatin1String("ClassName"), Qt::CaseInsensitive) == 0) {
+            result = Value(m_className);
+            return true;
+        }
+        return false;
+    }
+    bool setProperty(const QString& name, const Value& value) override {
+        if (name.compare(QLatin1String("Message"), Qt::CaseInsensitive) != 0)
+            return false;
+        m_message = value.toString();
+        return true;
+    }
+
+private:
+    QString m_className;
+    QString m_message;
+};
+
+// The exception classes a script may name, each with its parent; lower-cased
+// name -> (name as written, parent).
+const QHash<QString, std::pair<QString, QString>>& exceptionClasses() {
+    static const QHash<QString, std::pair<QString, QString>> classes = [] {
+        QHash<QString, std::pair<QString, QString>> c;
+        const char* const table[][2] = {
+            {"Exception", ""},           {"EMathError", "Exception"},  {"EZeroDivide", "EMathError"},
+            {"EOverflow", "EMathError"}, {"EInvalidOp", "EMathError"}, {"EIntError", "Exception"},
+            {"EDivByZero", "EIntError"}, {"ERangeError", "EIntError"}, {"EConvertError", "Exception"},
+        };
+        for (const auto& row : table)
+            c.insert(QString::fromLatin1(row[0]).toLower(),
+                     {QString::fromLatin1(row[0]), QString::fromLatin1(row[1])});
+        return c;
+    }();
+    return classes;
+}
+
+// Whether an error of class errorClass is caught by a handler of handlerType.
+bool handles(const QString& handlerType, const QString& errorClass) {
+    const auto& classes = exceptionClasses();
+    QString c = errorClass.toLower();
+    for (int guard = 0; !c.isEmpty() && guard < 16; ++guard) {
+        if (c == handlerType)
+            return true;
+        auto it = classes.constFind(c);
+        if (it == classes.constEnd())
+            return handlerType == QLatin1String("exception"); // a class of its own is still an Exception
+        c = it->second.toLower();
+    }
+    return false;
+}
 
 const QString kTooLong = QStringLiteral("Сценарій звіту виконується надто довго");
 const QString kTooDeep = QStringLiteral("Надто глибока рекурсія у сценарії звіту");
@@ -97,7 +164,8 @@ bool numeric(const Value& v, Value& out) {
 
 double checked(double d) {
     if (!std::isfinite(d))
-        throw ScriptError(QStringLiteral("Переповнення при обчисленні"));
+        throw ScriptError::ofClass(QStringLiteral("Переповнення при обчисленні"),
+                                   QStringLiteral("EOverflow"));
     return d;
 }
 
@@ -175,7 +243,7 @@ Value arithmetic(Op op, const Value& x, const Value& y) {
         const qint64 a = x.toInt();
         const qint64 b = y.toInt();
         if (b == 0)
-            throw ScriptError(QStringLiteral("Ділення на нуль"));
+            throw ScriptError::ofClass(QStringLiteral("Ділення на нуль"), QStringLiteral("EDivByZero"));
         if (b == -1) // the one case where the quotient overflows
             return op == Op::Mod ? Value(qint64(0)) : Value(static_cast<qint64>(0 - static_cast<quint64>(a)));
         return op == Op::Mod ? Value(a % b) : Value(a / b);
@@ -193,7 +261,7 @@ Value arithmetic(Op op, const Value& x, const Value& y) {
         return Value(checked(a * b));
     case Op::Div:
         if (b == 0.0)
-            throw ScriptError(QStringLiteral("Ділення на нуль"));
+            throw ScriptError::ofClass(QStringLiteral("Ділення на нуль"), QStringLiteral("EZeroDivide"));
         return Value(checked(a / b));
     default:
         break;
@@ -617,6 +685,9 @@ Value Script::eval(const Expr& e) {
 
 Value* Script::findSlot(const QString& name) {
     Frame& f = *m_frames.back();
+    for (auto it = f.bound.rbegin(); it != f.bound.rend(); ++it)
+        if (it->first == name)
+            return &it->second;
     if (f.routine) {
         auto it = f.routine->slotOf.constFind(name);
         if (it != f.routine->slotOf.constEnd())
@@ -734,7 +805,19 @@ void Script::writeBack(const Expr& call, size_t first, const std::vector<Value>&
 
 Value Script::evalCall(const Expr& e) {
     if (e.kind == ExprKind::CallMember) {
-        const Value base = eval(*e.children[0]);
+        const Expr& target = *e.children[0];
+        if (target.kind == ExprKind::Name && e.name == QLatin1String("create") && !findSlot(target.name) &&
+            !m_objects.contains(target.name)) {
+            // Exception.Create('text') and the like, for raise.
+            auto cls = exceptionClasses().constFind(target.name);
+            if (cls != exceptionClasses().constEnd()) {
+                std::vector<Value> args;
+                evalArgs(e, 1, args);
+                return Value(std::make_shared<ExceptionObject>(
+                    cls->first, args.empty() ? QString() : args[0].toString()));
+            }
+        }
+        const Value base = eval(target);
         std::vector<Value> args;
         evalArgs(e, 1, args);
         if (base.isObject()) {
@@ -1140,14 +1223,35 @@ Script::Flow Script::exec(const Stmt& s) {
             return exec(*s.stmts[0]);
         }
         case StmtKind::TryExcept: {
-            const size_t frames = m_frames.size();
+            QString message;
+            QString className;
             try {
                 return exec(*s.stmts[0]);
             } catch (ScriptError& e) {
+                // A safety bound ends the run whatever the script says.
                 if (e.kind() == ScriptError::Kind::Limit)
                     throw;
-                (void)frames;
-                m_lastException = e.detail();
+                message = e.detail();
+                className = e.className();
+                if (!s.handlers.empty()) {
+                    const bool handled =
+                        std::any_of(s.handlers.begin(), s.handlers.end(),
+                                    [&](const auto& h) { return handles(h.type, className); });
+                    if (!handled && !s.stmts[1])
+                        throw;
+                }
+            }
+            m_lastException = message;
+            m_lastExceptionClass = className;
+            for (const ast::ExceptHandler& h : s.handlers) {
+                if (!handles(h.type, className))
+                    continue;
+                if (h.variable.isEmpty())
+                    return exec(*h.body);
+                Frame& f = *m_frames.back();
+                PushPop<std::pair<QString, Value>> bind(
+                    f.bound, {h.variable, Value(std::make_shared<ExceptionObject>(className, message))});
+                return exec(*h.body);
             }
             return exec(*s.stmts[1]);
         }
@@ -1175,8 +1279,21 @@ Script::Flow Script::exec(const Stmt& s) {
         case StmtKind::Continue:
             return Flow::Continue;
         case StmtKind::Raise: {
-            const QString message = s.exprs.empty() ? m_lastException : eval(*s.exprs[0]).toString();
-            throw ScriptError(message, s.pos, ScriptError::Kind::Raised);
+            // "raise;" passes on the error being handled, "raise Exception.Create('...')"
+            // raises a new one; any other value is taken as the message.
+            QString message = m_lastException;
+            QString className =
+                m_lastExceptionClass.isEmpty() ? QStringLiteral("Exception") : m_lastExceptionClass;
+            if (!s.exprs.empty()) {
+                const Value v = eval(*s.exprs[0]);
+                const auto* raised =
+                    v.isObject() ? dynamic_cast<const ExceptionObject*>(v.object().get()) : nullptr;
+                message = raised ? raised->message() : v.toString();
+                className = raised ? raised->className() : QStringLiteral("Exception");
+            }
+            ScriptError error(message, s.pos, ScriptError::Kind::Raised);
+            error.setClassName(className);
+            throw error;
         }
         case StmtKind::Empty:
             return Flow::Normal;

@@ -189,6 +189,7 @@ private:
     int m_nesting = 0;
     int m_runDepth = 0;
     QString m_lastException;
+    QString m_lastExceptionClass;
 };
 
 } // namespace velta::script

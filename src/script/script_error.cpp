@@ -7,6 +7,12 @@ ScriptError::ScriptError(QString detail, int offset, Kind kind)
     compose();
 }
 
+ScriptError ScriptError::ofClass(QString detail, QString className) {
+    ScriptError e(std::move(detail));
+    e.m_className = std::move(className);
+    return e;
+}
+
 void ScriptError::setOffsetIfUnknown(int offset) {
     if (m_offset < 0)
         m_offset = offset;

@@ -21,7 +21,14 @@ public:
 
     explicit ScriptError(QString detail, int offset = -1, Kind kind = Kind::Runtime);
 
+    // The error as a script's except part sees it: the class name an
+    // "on E: EZeroDivide do" handler is matched against ("Exception" unless
+    // the fault has a class of its own).
+    static ScriptError ofClass(QString detail, QString className);
+
     Kind kind() const { return m_kind; }
+    const QString& className() const { return m_className; }
+    void setClassName(const QString& className) { m_className = className; }
     // What went wrong, without the place.
     const QString& detail() const { return m_detail; }
     // The text the user reads: the fault and its place (line and column when
@@ -52,6 +59,7 @@ private:
     int m_line = 0;
     int m_column = 0;
     Kind m_kind = Kind::Runtime;
+    QString m_className = QStringLiteral("Exception");
 };
 
 } // namespace velta::script

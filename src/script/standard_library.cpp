@@ -366,25 +366,33 @@ void registerStandardLibrary(Script& s) {
     add("function StrToInt(s: String): Integer", conv, [](Script&, Args& a) {
         Value n;
         if (!Value::parseNumber(a[0].toString(), n) || !n.isInteger())
-            throw fault(QStringLiteral("«%1» не є правильним цілим числом").arg(a[0].toString().left(100)));
+            throw ScriptError::ofClass(
+                QStringLiteral("«%1» не є правильним цілим числом").arg(a[0].toString().left(100)),
+                QStringLiteral("EConvertError"));
         return n;
     });
     add("function StrToInt64(s: String): Int64", conv, [](Script&, Args& a) {
         Value n;
         if (!Value::parseNumber(a[0].toString(), n) || !n.isInteger())
-            throw fault(QStringLiteral("«%1» не є правильним цілим числом").arg(a[0].toString().left(100)));
+            throw ScriptError::ofClass(
+                QStringLiteral("«%1» не є правильним цілим числом").arg(a[0].toString().left(100)),
+                QStringLiteral("EConvertError"));
         return n;
     });
     add("function StrToFloat(s: String): Extended", conv, [](Script&, Args& a) {
         Value n;
         if (!Value::parseNumber(a[0].toString(), n))
-            throw fault(QStringLiteral("«%1» не є правильним числом").arg(a[0].toString().left(100)));
+            throw ScriptError::ofClass(
+                QStringLiteral("«%1» не є правильним числом").arg(a[0].toString().left(100)),
+                QStringLiteral("EConvertError"));
         return Value(n.toFloat());
     });
     add("function StrToDate(s: String): TDateTime", conv, [](Script&, Args& a) {
         double days = 0;
         if (!readDate(a[0].toString(), days))
-            throw fault(QStringLiteral("«%1» не є правильною датою").arg(a[0].toString().left(100)));
+            throw ScriptError::ofClass(
+                QStringLiteral("«%1» не є правильною датою").arg(a[0].toString().left(100)),
+                QStringLiteral("EConvertError"));
         return Value::date(days);
     });
     add("function DateToStr(e: Extended): String", conv,

@@ -90,8 +90,9 @@ bool Value::toBool() const {
         Value n;
         if (parseNumber(m_string, n))
             return n.toBool();
-        throw ScriptError(
-            QStringLiteral("Неможливо перетворити %1 на логічне значення").arg(numberText(m_string)));
+        throw ScriptError::ofClass(
+            QStringLiteral("Неможливо перетворити %1 на логічне значення").arg(numberText(m_string)),
+            QStringLiteral("EConvertError"));
     }
     case ValueKind::Array:
     case ValueKind::Object:
@@ -119,7 +120,9 @@ qint64 Value::toInt() const {
         Value n;
         if (parseNumber(m_string, n))
             return n.toInt();
-        throw ScriptError(QStringLiteral("Неможливо перетворити %1 на число").arg(numberText(m_string)));
+        throw ScriptError::ofClass(
+            QStringLiteral("Неможливо перетворити %1 на число").arg(numberText(m_string)),
+            QStringLiteral("EConvertError"));
     }
     case ValueKind::Array:
     case ValueKind::Object:
@@ -142,7 +145,9 @@ double Value::toFloat() const {
         Value n;
         if (parseNumber(m_string, n))
             return n.toFloat();
-        throw ScriptError(QStringLiteral("Неможливо перетворити %1 на число").arg(numberText(m_string)));
+        throw ScriptError::ofClass(
+            QStringLiteral("Неможливо перетворити %1 на число").arg(numberText(m_string)),
+            QStringLiteral("EConvertError"));
     }
     case ValueKind::Array:
     case ValueKind::Object:

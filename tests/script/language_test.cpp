@@ -189,6 +189,104 @@ end.
               QStringLiteral("нульмалокількабагато"));
 }
 
+TEST_F(ScriptTest, ExceptionHandlersByClass) {
+    script.load(QStringLiteral(R"(
+var
+  Log: String;
+  On: Integer;
+
+procedure Fail(Code: Integer);
+var N: Integer;
+begin
+  case Code of
+    1: N := 1 div 0;
+    2: N := StrToInt('дванадцять');
+    3: raise Exception.Create('власна помилка');
+    4: N := Round(1.5 / 0);
+    5: RaiseException('з бібліотеки');
+  end;
+end;
+
+procedure Handle(Code: Integer);
+begin
+  try
+    Fail(Code);
+  except
+    on E: EDivByZero do Log := Log + 'D:' + E.Message + ';';
+    on E: EConvertError do Log := Log + 'C:' + E.ClassName + ';';
+    on EMathError do Log := Log + 'M;';
+    on E: Exception do Log := Log + 'X:' + E.Message + ';';
+  end;
+end;
+
+procedure Nested;
+begin
+  try
+    try
+      Fail(1);
+    except
+      on EConvertError do Log := Log + 'wrong;'; // not this class: passed on
+    end;
+  except
+    on E: Exception do Log := Log + 'outer:' + E.ClassName + ';';
+  end;
+  try
+    Fail(2);
+  except
+    on EMathError do Log := Log + 'wrong;';
+  else
+    Log := Log + 'else;';
+  end;
+  try
+    try
+      Fail(3);
+    except
+      on E: Exception do begin Log := Log + 're:'; raise; end;
+    end;
+  except
+    Log := Log + ExceptionMessage + ';';
+  end;
+  try
+    Fail(1);
+  except
+    On := 7; // "on" that opens no handler is a name like any other
+  end;
+end;
+
+begin
+  Handle(1); Handle(2); Handle(3); Handle(4); Handle(5);
+  Nested;
+end.
+)"));
+    script.run();
+    EXPECT_EQ(script.variable(QStringLiteral("Log")).toString(),
+              QStringLiteral("D:Ділення на нуль;C:EConvertError;X:власна помилка;M;X:з бібліотеки;"
+                             "outer:EDivByZero;else;re:власна помилка;"));
+    EXPECT_EQ(script.variable(QStringLiteral("On")).toInt(), 7);
+
+    // An error no handler takes leaves the script with its class and place.
+    script.load(QStringLiteral("begin\n  try\n    raise EConvertError.Create('x');\n  except\n    on "
+                               "EMathError do ;\n  end;\nend."));
+    try {
+        script.run();
+        ADD_FAILURE() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.className(), QStringLiteral("EConvertError"));
+        EXPECT_EQ(e.line(), 3);
+    }
+
+    // The safety bound is no exception a handler may take.
+    script.limits().maxSteps = 10000;
+    script.load(QStringLiteral(
+        "begin repeat try while True do ; except on E: Exception do ; end; until False; end."));
+    try {
+        script.run();
+        ADD_FAILURE() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.kind(), ScriptError::Kind::Limit) << e.message().toStdString();
+    }
+}
+
 // A report object as the report engine will give it.
 class Memo : public ScriptObject {
 public:
