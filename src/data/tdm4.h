@@ -76,6 +76,8 @@ public:
     bool start();
     const QString& connectionError() const { return m_connectionError; }
     bool isServiceConnected() const { return m_service != nullptr; }
+    // The working folder the module was started for (velta.ini, velta.vle live there).
+    const QString& workingFolder() const { return m_options.workingFolder; }
     bool isVeltaConnected() const { return m_velta != nullptr; }
 
     // The commit after every completed command, and the Save commands'

@@ -94,11 +94,14 @@ signals:
     // the template list is offered.
     void costCreated();
 
+protected:
+    // Double clicks anywhere on the grid, also on an empty one.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildSortStrip(QWidget* strip);
     void buildPopup();
     void gridDoubleClicked();
-    void updateCommands();
     // Runs a command, showing an unexpected error in the standard error box.
     template <typename F> void guarded(F&& command);
 

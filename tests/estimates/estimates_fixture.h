@@ -9,6 +9,15 @@
 #include <QVariantMap>
 
 #include <memory>
+#include <ostream>
+
+// Readable values in the failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QDate& d, std::ostream* os) {
+    *os << d.toString(Qt::ISODate).toStdString();
+}
 
 namespace velta::test {
 
