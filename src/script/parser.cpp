@@ -5,13 +5,15 @@
 #include "script/ast.h"
 #include "script/script_error.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velta::script::ast {
 namespace {
 
-constexpr int kMaxNesting = 200;    // parentheses, blocks, nested statements
-constexpr int kMaxExprDepth = 1000; // operator chains such as 1+1+1+...
+constexpr int kMaxNesting = 200;            // parentheses, blocks, nested statements
+constexpr int kMaxExprDepth = 1000;         // operator chains such as 1+1+1+...
+constexpr qint64 kMaxStaticItems = 1000000; // items of one static array type
 
 enum class Tok { End, Ident, Integer, Float, String, Symbol };
 
@@ -382,6 +384,15 @@ private:
         }
     }
 
+    // The items a static array declaration makes, nested arrays included.
+    static qint64 staticItems(const TypeSpec& t) {
+        if (!t.isArray || !t.isStatic)
+            return 1;
+        const qint64 inner = t.element ? staticItems(*t.element) : 1;
+        const qint64 count = t.high - t.low + 1;
+        return inner > kMaxStaticItems / std::max<qint64>(count, 1) ? kMaxStaticItems + 1 : count * inner;
+    }
+
     TypeSpec typeSpec() {
         Nest nest(*this);
         TypeSpec t;
@@ -392,7 +403,7 @@ private:
                 t.low = constInt();
                 expectSymbol("..");
                 t.high = constInt();
-                if (t.high < t.low || t.high - t.low > 1000000)
+                if (t.high < t.low || t.high - t.low >= kMaxStaticItems)
                     throw syntax(QStringLiteral("Неправильні межі масиву"), m_tok.pos);
                 // array[a..b, c..d] of T is an array of arrays.
                 if (acceptSymbol(",")) {
@@ -402,8 +413,8 @@ private:
                     inner.low = constInt();
                     expectSymbol("..");
                     inner.high = constInt();
-                    if (inner.high < inner.low || inner.high - inner.low > 1000000 ||
-                        (inner.high - inner.low + 1) * (t.high - t.low + 1) > 1000000)
+                    if (inner.high < inner.low || inner.high - inner.low >= kMaxStaticItems ||
+                        (inner.high - inner.low + 1) * (t.high - t.low + 1) > kMaxStaticItems)
                         throw syntax(QStringLiteral("Неправильні межі масиву"), m_tok.pos);
                     expectSymbol("]");
                     expectWord("of");
@@ -418,7 +429,11 @@ private:
                 t.element = std::make_shared<TypeSpec>();
                 t.element->name = QStringLiteral("variant");
             } else {
+                const int pos = m_tok.pos;
                 t.element = std::make_shared<TypeSpec>(typeSpec());
+                // array[..] of array[..] of ... is bounded as a whole, as array[.., ..] is.
+                if (t.isStatic && staticItems(t) > kMaxStaticItems)
+                    throw syntax(QStringLiteral("Неправильні межі масиву"), pos);
             }
             return t;
         }

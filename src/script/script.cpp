@@ -636,6 +636,16 @@ void Script::step(int pos) {
         throw limitError(kTooLong, pos);
 }
 
+void Script::chargeSteps(qint64 count) {
+    if (count <= 0)
+        return;
+    if (count > m_limits.maxSteps - m_steps) {
+        m_steps = m_limits.maxSteps;
+        throw limitError(kTooLong);
+    }
+    m_steps += count;
+}
+
 Value Script::eval(const Expr& e) {
     Nesting nesting(m_nesting, m_limits.maxNesting, e.pos);
     try {
@@ -959,6 +969,9 @@ Value Script::initialValue(const ast::TypeSpec& type) {
         if (type.element)
             a->defaultItem = std::make_shared<Value>(initialValue(*type.element));
         if (type.isStatic) {
+            // A local array is made again at every call: its items are work
+            // like statements, so a loop over such calls meets the step bound.
+            chargeSteps(type.high - type.low + 1);
             a->low = static_cast<int>(type.low);
             for (qint64 i = type.low; i <= type.high; ++i)
                 a->items.push_back(type.element ? initialValue(*type.element) : Value());

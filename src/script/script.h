@@ -130,6 +130,11 @@ public:
     // Compiles (cached by text) and evaluates.
     Value evaluate(const QString& expression);
 
+    // Work of a host function that grows with count (items of an array
+    // SetLength makes) counts against the step bound like that many
+    // statements; throws the bound's ScriptError when it is passed.
+    void chargeSteps(qint64 count);
+
     // The message of the error an except block is handling.
     const QString& lastExceptionMessage() const { return m_lastException; }
 

@@ -322,6 +322,7 @@ void setLength(Script& script, Value& target, qint64 length) {
             a->defaultItem = target.arrayPtr()->defaultItem;
         }
         const Value fill = a->defaultItem ? *a->defaultItem : Value();
+        script.chargeSteps(length - static_cast<qint64>(a->items.size()));
         a->items.resize(static_cast<size_t>(length), fill);
         target = Value(a);
         return;

@@ -1,8 +1,10 @@
 // Feeds arbitrary text to the script language as a program and as an
-// expression: nothing may crash, hang or leak, whatever the text. Faults must
-// come out as ScriptError.
+// expression, with the standard and the report function libraries: nothing
+// may crash, hang or leak, whatever the text. Faults must come out as
+// ScriptError.
 
 #include "core/number_format.h"
+#include "documents/orvik_library.h"
 #include "script/script.h"
 #include "script/standard_library.h"
 
@@ -17,6 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::unique_ptr<velta::script::Script> script = [] {
         auto s = std::make_unique<velta::script::Script>();
         velta::script::registerStandardLibrary(*s);
+        // The report library without a data module; Evaluate works in this
+        // same script, so a text may reach itself through it.
+        velta::documents::registerOrvikLibrary(*s, nullptr);
+        velta::documents::setMainReportScript(s.get());
         // Small bounds keep each input quick; the bounds themselves are what is tested.
         s->limits().maxSteps = 20000;
         s->limits().maxStringLength = 1 << 20;

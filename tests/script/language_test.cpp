@@ -398,6 +398,13 @@ TEST_F(ScriptTest, SafetyBoundsStopRunawayScripts) {
         "function F(n: Integer): Integer; begin Result := F(n + 1) + 1; end; begin F(0); end.",
         "var s: String; begin s := 'ab'; while True do s := s + s; end.",
         "var a: array of Integer; begin SetLength(a, 2000000000); end.",
+        // Items of arrays are work too: made again and again they meet the step bound.
+        "procedure P; var a: array[0..99999] of Integer; begin end; var i: Integer; begin for i := 1 to "
+        "1000000 do "
+        "P; end.",
+        "var a: array of array of Integer; i: Integer; begin SetLength(a, 100); for i := 0 to 99 do "
+        "SetLength(a[i], "
+        "5000000); end.",
     };
     for (const char* source : runaway) {
         try {
@@ -413,6 +420,14 @@ TEST_F(ScriptTest, SafetyBoundsStopRunawayScripts) {
         script.run();
     } catch (const ScriptError& e) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("Сценарій звіту виконується надто довго")));
+    }
+    // A static array type of a billion items is refused as it is read.
+    try {
+        script.load(QStringLiteral(
+            "var a: array[1..1000] of array[1..1000] of array[1..1000] of Integer; begin end."));
+        ADD_FAILURE() << "no error for a billion items";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.kind(), ScriptError::Kind::Syntax);
     }
     // Deep nesting is refused by the parser, not by the stack.
     EXPECT_THROW(script.evaluate(QString(100000, QLatin1Char('(')) + QStringLiteral("1")), ScriptError);
