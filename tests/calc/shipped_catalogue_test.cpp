@@ -12,6 +12,7 @@
 #include "data/database.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -202,6 +203,51 @@ TEST_F(ShippedCatalogue, EveryTemplateAppliesToANewEstimateAndCalculates) {
         EXPECT_EQ(done.sections.size(), t.sections.size() + services.size());
         expectPricedThroughout(done);
     }
+}
+
+// Every formula of the catalogue, its letters filled in by the calculation's
+// own substitution with the defaults the estimate would start from, is one the
+// evaluator accepts; notes whose conditions fail on the defaults are tried too.
+TEST_F(ShippedCatalogue, EveryFormulaEvaluatesOnceItsLettersAreFilled) {
+    const Evaluator evaluate = defaultEvaluator();
+    int formulas = 0;
+    for (int service : m_services) {
+        for (const ServiceList* l : m_cat.sectionsOfService(service))
+            for (const ServiceNote& note : m_cat.notes(l->idServiceList)) {
+                if (note.formula.isEmpty())
+                    continue;
+                ++formulas;
+                SCOPED_TRACE(testing::Message()
+                             << "note " << note.idServiceNote << ": " << note.formula.toStdString());
+                CostParam visited;
+                visited.pValue = note.defaultValue[0].value_or(1);
+                NoteCondition condition;
+                for (int i = 0; i < 4; ++i)
+                    condition.v[i] = note.defaultValue[i].value_or(1);
+                CostLnk section;
+                WriteNoteLine(section, note, 1, std::clamp(note.countParameters.value_or(0), 0, 3), visited,
+                              condition, m_cat);
+                ASSERT_EQ(section.values.size(), 1u);
+                const QString filled = section.values[0].formula;
+                EXPECT_LE(filled.size(), 100) << "the value line's Formula holds 100 characters";
+                try {
+                    EXPECT_TRUE(std::isfinite(evaluate(filled))) << filled.toStdString();
+                } catch (const std::exception& e) {
+                    ADD_FAILURE() << filled.toStdString() << ": " << e.what();
+                }
+            }
+        for (const ServiceKof& k : m_cat.indexCoefficients(service)) {
+            if (k.formula.isEmpty())
+                continue;
+            ++formulas;
+            try {
+                EXPECT_GT(evaluate(k.formula), 0) << k.formula.toStdString();
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << k.formula.toStdString() << ": " << e.what();
+            }
+        }
+    }
+    EXPECT_GT(formulas, 10);
 }
 
 } // namespace

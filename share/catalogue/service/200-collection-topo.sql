@@ -118,7 +118,7 @@ INSERT INTO "ServiceTbl" ("ID_ServiceTbl", "ID_ServiceList", "Number", "ID_Categ
 INSERT INTO "ServiceList" ("ID_ServiceList", "ID_Service", "ID_ServiceLnk", "ID_ServiceType", "Number", "Small", "Table", "Name", "Note", "Per_Field", "Per_Cameral", "Per_Field2", "Per_Cameral2")
   VALUES (214, 2, 210, 2, 2, '1.2', 'Розділ 1.2', 'Нівелювання', NULL, NULL, NULL, NULL, NULL);
 INSERT INTO "ServiceNote" ("ID_ServiceNote", "ID_ServiceList", "Number", "ID_TypeCalc", "ID_TypeKof", "Name", "NameTable", "ID_TypeParameter", "NameParameter", "ID_TypeValue", "ValueFrom", "ValueTo", "Default", "Divisor", "Kof", "Formula", "CountParameters", "ID_Number")
-  VALUES (41, 214, 1, 1, 0, 'K = 1 + 0,08 (n - 3), де n — кількість точок стояння на 1 км ходу, якщо їх більше трьох.', 'розд. 1.2, прим. 1', 1061, 'Кількість точок стояння на 1 км ходу', 2, 3, NULL, 4, NULL, 0, '1+0.08*(n-3)', 0, NULL);
+  VALUES (41, 214, 1, 1, 0, 'K = 1 + 0,08 (n - 3), де n — кількість точок стояння на 1 км ходу (округлюється до цілого), якщо їх більше трьох.', 'розд. 1.2, прим. 1', 1061, 'Кількість точок стояння на 1 км ходу', 2, 3, NULL, 4, NULL, 0, '1+0,08*(Round(n)-3)', 0, NULL);
 
 -- ---- 1.2.1 Технічне нівелювання (type 0)
 -- source: our own plausible prices, man-days and notes, in the structure of the collection

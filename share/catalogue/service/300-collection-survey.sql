@@ -30,6 +30,13 @@ INSERT INTO "ServiceNote" ("ID_ServiceNote", "ID_ServiceList", "Number", "ID_Typ
   VALUES (50, 300, 4, 5, 0, 'Витрати на організацію і ліквідацію робіт — 6 % при кошторисній вартості 50000 грн і більше.', 'т.6 п.5', 1048, 'Сума кошторису, грн', 8, 50000, NULL, 0, NULL, 0.06, NULL, 0, NULL);
 INSERT INTO "ServiceNote" ("ID_ServiceNote", "ID_ServiceList", "Number", "ID_TypeCalc", "ID_TypeKof", "Name", "NameTable", "ID_TypeParameter", "NameParameter", "ID_TypeValue", "ValueFrom", "ValueTo", "Default", "Divisor", "Kof", "Formula", "CountParameters", "ID_Number")
   VALUES (51, 300, 5, 5, 0, 'Метрологічне забезпечення — 5 % від вартості польових робіт.', 'метрологія', 1038, 'Метрологічне забезпечення робіт', 0, 1, NULL, 1, NULL, 0.05, NULL, 0, NULL);
+-- source: the office percentage and the two man-day charges below are ours (the NUNG estimate prices none)
+INSERT INTO "ServiceNote" ("ID_ServiceNote", "ID_ServiceList", "Number", "ID_TypeCalc", "ID_TypeKof", "Name", "NameTable", "ID_TypeParameter", "NameParameter", "ID_TypeValue", "ValueFrom", "ValueTo", "Default", "Divisor", "Kof", "Formula", "CountParameters", "ID_Number")
+  VALUES (61, 300, 6, 6, 0, 'Виготовлення кожного додаткового примірника технічного звіту — 2 % від вартості камеральних робіт.', 'дод. примірники', 1024, 'Кількість додаткових примірників документації', 2, 0, NULL, 1, NULL, 0, '0,02*n', 0, NULL);
+INSERT INTO "ServiceNote" ("ID_ServiceNote", "ID_ServiceList", "Number", "ID_TypeCalc", "ID_TypeKof", "Name", "NameTable", "ID_TypeParameter", "NameParameter", "ID_TypeValue", "ValueFrom", "ValueTo", "Default", "Divisor", "Kof", "Formula", "CountParameters", "ID_Number")
+  VALUES (62, 300, 7, 7, 0, 'Польове забезпечення виконавців: сума на один людино-день польових робіт.', 'польове забезпечення', 1044, 'Польове забезпечення на 1 люд.-день, грн', NULL, NULL, NULL, 4, NULL, 0, 'n', 0, NULL);
+INSERT INTO "ServiceNote" ("ID_ServiceNote", "ID_ServiceList", "Number", "ID_TypeCalc", "ID_TypeKof", "Name", "NameTable", "ID_TypeParameter", "NameParameter", "ID_TypeValue", "ValueFrom", "ValueTo", "Default", "Divisor", "Kof", "Formula", "CountParameters", "ID_Number")
+  VALUES (63, 300, 8, 8, 0, 'Накладні витрати камеральних робіт — 1,60 грн на один людино-день.', 'накладні витрати', 1039, 'Нарахування на людино-дні камеральних робіт', 0, 1, NULL, 1, NULL, 1.6, NULL, 0, NULL);
 
 -- ---- 1 Інженерно-геодезичні вишукування (type 2)
 -- source: k = 1.2 (t.2 of the coefficients document cited by the NUNG estimate); its reading as season is ours
